@@ -1,0 +1,3 @@
+#include "host/command_table.h"
+
+HostCommandTable* HostCommands = nullptr;

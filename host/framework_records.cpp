@@ -1,0 +1,5 @@
+#include "host/framework_records.h"
+
+void* ExtensionModule = nullptr;
+FrameworkSettings* Framework_Settings = nullptr;
+FrameworkData* Framework_Data = nullptr;
