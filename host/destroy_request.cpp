@@ -1,0 +1,3 @@
+#include "host/destroy_request.h"
+
+DestroyRequestFunction DestroyRequestCallback = nullptr;
