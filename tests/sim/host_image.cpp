@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "tests/sim/host_routines.h"
+#include "tests/sim/host_world.h"
 
 // The array the linker places at the host's fixed addresses (see tests/CMakeLists.txt).
 __attribute__((section(".hostimg"), used)) char hostimg[sim::HostImageSize];
@@ -94,6 +95,11 @@ void Install_Build(Build build, uint8_t sse_flag) {
   Jump_If_Known(row->host_new, reinterpret_cast<const void*>(&Host_New));
   Jump_If_Known(row->host_delete, reinterpret_cast<const void*>(&Host_Delete));
   Jump_If_Known(row->run_console_command, reinterpret_cast<const void*>(&Run_Console_Command));
+  Jump_If_Known(row->find_definition, reinterpret_cast<const void*>(&Find_Definition_Routine));
+  Jump_If_Known(row->get_player_value, reinterpret_cast<const void*>(&Get_Player_Value_Routine));
+  Jump_If_Known(row->find_player, reinterpret_cast<const void*>(&Find_Player_Routine));
+  Jump_If_Known(row->get_team_purchase_entry, reinterpret_cast<const void*>(&Get_Team_Purchase_Entry_Routine));
+  Jump_If_Known(row->get_purchase_list, reinterpret_cast<const void*>(&Get_Purchase_List_Routine));
   if (row->sse_flag) *At(row->sse_flag) = sse_flag;
 }
 
