@@ -99,7 +99,8 @@ TEST(VectorMathValueForms, Vector3ValueFormsCallTheirOutFormThroughTheTable) {
   const std::pair<ValueFormCase, Call> cases[] = {
       {{"Add", true, false}, [](auto& t, const Vector3& a, const Vector3& b, float) { return t.Add(a, b); }},
       {{"Subtract", true, false}, [](auto& t, const Vector3& a, const Vector3& b, float) { return t.Subtract(a, b); }},
-      {{"Multiply s", false, true}, [](auto& t, const Vector3& a, const Vector3&, float s) { return t.Multiply(a, s); }},
+      {{"Multiply s", false, true},
+       [](auto& t, const Vector3& a, const Vector3&, float s) { return t.Multiply(a, s); }},
       {{"Multiply", true, false}, [](auto& t, const Vector3& a, const Vector3& b, float) { return t.Multiply(a, b); }},
       {{"Divide s", false, true}, [](auto& t, const Vector3& a, const Vector3&, float s) { return t.Divide(a, s); }},
       {{"Divide", true, false}, [](auto& t, const Vector3& a, const Vector3& b, float) { return t.Divide(a, b); }},
@@ -129,7 +130,8 @@ TEST(VectorMathValueForms, Vector4ValueFormsCallTheirOutFormThroughTheTable) {
   const std::pair<ValueFormCase, Call> cases[] = {
       {{"Add", true, false}, [](auto& t, const Vector4& a, const Vector4& b, float) { return t.Add(a, b); }},
       {{"Subtract", true, false}, [](auto& t, const Vector4& a, const Vector4& b, float) { return t.Subtract(a, b); }},
-      {{"Multiply s", false, true}, [](auto& t, const Vector4& a, const Vector4&, float s) { return t.Multiply(a, s); }},
+      {{"Multiply s", false, true},
+       [](auto& t, const Vector4& a, const Vector4&, float s) { return t.Multiply(a, s); }},
       {{"Multiply", true, false}, [](auto& t, const Vector4& a, const Vector4& b, float) { return t.Multiply(a, b); }},
       {{"Divide s", false, true}, [](auto& t, const Vector4& a, const Vector4&, float s) { return t.Divide(a, s); }},
       {{"Divide", true, false}, [](auto& t, const Vector4& a, const Vector4& b, float) { return t.Divide(a, b); }},
