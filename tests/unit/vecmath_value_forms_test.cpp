@@ -85,8 +85,12 @@ void Expect_Call(const OutFormCall& call, const ValueFormCase& expected, const V
                  size_t i) {
   EXPECT_EQ(call.operation, expected.operation) << "case " << i;
   EXPECT_EQ(call.a, a) << "case " << i << ": " << expected.operation;
-  if (expected.takes_b) EXPECT_EQ(call.b, b) << "case " << i << ": " << expected.operation;
-  if (expected.takes_s) EXPECT_EQ(call.s, s) << "case " << i << ": " << expected.operation;
+  if (expected.takes_b) {
+    EXPECT_EQ(call.b, b) << "case " << i << ": " << expected.operation;
+  }
+  if (expected.takes_s) {
+    EXPECT_EQ(call.s, s) << "case " << i << ": " << expected.operation;
+  }
   EXPECT_EQ(call.out_on_entry, (Vector4{0, 0, 0, 0})) << "case " << i << ": " << expected.operation;
 }
 
