@@ -2,7 +2,6 @@
 // subsystem replaces it; none of them pretends to do the work.
 #include "plugin/plugin_lifecycle.h"
 
-void Bind_Extension_Library() {}  // the extension library binding
 void Start_Plugin() {}            // the refill guard's start
 void Reset_For_Level() {}         // the refill guard's level reset
 void Stop_Plugin() {}             // the refill guard's stop
