@@ -26,8 +26,6 @@ ScriptFactory::~ScriptFactory() {
       break;
     }
   }
-  ScriptName = nullptr;
-  ParamDescription = nullptr;
 }
 
 void* ScriptFactory::Destroy(uint32_t flags) {

@@ -29,7 +29,8 @@ class ScriptFactory {
  protected:
   // Goes in at the front of FactoryList.
   ScriptFactory(const char* script_name, const char* param_description);
-  // Unlinks the factory from FactoryList and clears its texts.
+  // Unlinks the factory from FactoryList. (Clearing its members here would be pointless:
+  // the object's life ends with the destructor, and the compiler drops such stores.)
   ~ScriptFactory();
 };
 
