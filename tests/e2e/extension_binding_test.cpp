@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,8 @@ struct BindingCase {
     return all_missing || std::find(missing.begin(), missing.end(), name) != missing.end();
   }
 };
+
+void PrintTo(const BindingCase& c, std::ostream* os) { *os << c.library; }
 
 class ExtensionBindingTest : public ExtensionHostTest, public ::testing::WithParamInterface<BindingCase> {};
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,8 @@ struct BindingCase {
   }
 };
 
+void PrintTo(const BindingCase& c, std::ostream* os) { *os << c.library; }
+
 const BindingCase Cases[] = {
     {Fake::Complete, {}},
     {Fake::Without_AddCRCHook, {"AddCRCHook"}},
@@ -45,17 +48,24 @@ const BindingCase Cases[] = {
     {Fake::Without_Any, {}, true},
 };
 
-class ExtensionBindingTest : public ::testing::TestWithParam<BindingCase> {
+// The binding's inputs as Set_Script_Commands leaves them: a recorded command table and the
+// handle that SSGM_Plugin_Load kept.
+class BindingTest : public ::testing::Test {
  protected:
   void SetUp() override {
     sim::Record_Message_Boxes();
     sim::Clear_Events();
     HostCommands = reinterpret_cast<HostCommandTable*>(&table_);
   }
-  void TearDown() override { HostCommands = nullptr; }
+  void TearDown() override {
+    HostCommands = nullptr;
+    ExtensionModule = nullptr;
+  }
 
   sim::CommandTableRecord table_;
 };
+
+class ExtensionBindingTest : public BindingTest, public ::testing::WithParamInterface<BindingCase> {};
 
 TEST_P(ExtensionBindingTest, FillsEveryDestinationAndReportsEachMissingNameInOrder) {
   const BindingCase& c = GetParam();
@@ -107,10 +117,7 @@ struct HookCall {
 std::vector<HookCall> Hook_Calls;
 void __attribute__((cdecl)) Record_Hook_Call(void* data, void* object) { Hook_Calls.push_back({data, object}); }
 
-TEST(ExtensionBinding, BoundObjectCreateHookRegistersTheRecordItself) {
-  sim::Record_Message_Boxes();
-  sim::CommandTableRecord table;
-  HostCommands = reinterpret_cast<HostCommandTable*>(&table);
+TEST_F(BindingTest, BoundObjectCreateHookRegistersTheRecordItself) {
   sim::ExtensionLibrary library(Fake::Complete);
   ExtensionModule = library.Module();
   Bind_Extension_Library();
@@ -133,7 +140,6 @@ TEST(ExtensionBinding, BoundObjectCreateHookRegistersTheRecordItself) {
   EXPECT_TRUE(library.Object_Create_Hooks().empty());
   library.Object_Created(&object);
   EXPECT_EQ(Hook_Calls.size(), 1u) << "a removed hook is not called";
-  HostCommands = nullptr;
 }
 
 }  // namespace
