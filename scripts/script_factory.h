@@ -57,7 +57,10 @@ class HostedScript final : public T {
   }
 };
 
-// The factory of one script class T. A static ScriptRegistrant<T> registers T.
+// The factory of one script class T. A static ScriptRegistrant<T> registers T. Statics
+// in one file are registered in their order of declaration; across files the order is
+// the linker's. A registrant in a static library exists only if its object file is linked
+// for some other reason, so the file that registers the scripts must be one the DLL pulls in.
 template <class T>
 class ScriptRegistrant : public ScriptFactory {
   static_assert(std::is_base_of_v<ScriptImpClass, T>, "scripts derive from ScriptImpClass");

@@ -3,6 +3,7 @@
 // library's unload.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <optional>
 #include <string>
 
