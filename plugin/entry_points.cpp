@@ -1,5 +1,6 @@
 // The library's exports other than DllMain: cdecl, undecorated (see brakewater.def).
 #include "host/command_table.h"
+#include "host/extension_binding.h"
 #include "host/framework_records.h"
 #include "plugin/plugin_lifecycle.h"
 

@@ -6,6 +6,8 @@
 #include "tests/sim/command_table.h"
 #include "tests/sim/console_capture.h"
 #include "tests/sim/event_log.h"
+#include "tests/sim/extension_library.h"
+#include "tests/sim/message_box_hook.h"
 #include "tests/sim/framework_records.h"
 #include "tests/sim/host_image.h"
 #include "tests/sim/loaded_plugin.h"
@@ -41,7 +43,10 @@ int main() {
   FrameworkDataRecord data;
   data.Set_Section_Name("C&C_Field.mix");
   std::printf("SSGM_Check_Version -> %s\n", plugin.Call().SSGM_Check_Version(nullptr, info.bytes) ? "true" : "false");
-  plugin.Call().SSGM_Plugin_Load(nullptr, settings.bytes, data.bytes, nullptr, info.bytes);
+  // The server's extension library, loaded by the server before its plug-ins.
+  ExtensionLibrary extension(FakeExtension::Complete);
+  Record_Message_Boxes();
+  plugin.Call().SSGM_Plugin_Load(extension.Module(), settings.bytes, data.bytes, nullptr, info.bytes);
   std::printf("SSGM_Plugin_Load wrote into PluginInfo:\n");
   Show("name (offset 4):", info.Name());
   Show("version (offset 36):", info.Version());
@@ -56,6 +61,14 @@ int main() {
   table.words[1] = 174;
   std::printf("Set_Script_Commands with size 816, version 174 -> %s\n",
               plugin.Call().Set_Script_Commands(&location) ? "accepted" : "rejected");
+  const int replaced = [&] {
+    int count = 0;
+    for (uint32_t word = 2; word < CommandTableRecord::Words; ++word)
+      count += table.Get(word) != CommandTableRecord::Dummy(word);
+    return count;
+  }();
+  std::printf("  the extension library now serves %d command-table entries; message boxes: %zu\n", replaced,
+              Message_Box_Events().size());
 
   for (const std::string& event : Events()) std::printf("  host saw: %s\n", event.c_str());
   plugin.Call().SSGM_Plugin_Unload();

@@ -6,9 +6,11 @@
 
 #include "tests/sim/command_table.h"
 #include "tests/sim/console_capture.h"
+#include "tests/sim/extension_library.h"
 #include "tests/sim/framework_records.h"
 #include "tests/sim/host_fixture.h"
 #include "tests/sim/host_routines.h"
+#include "tests/sim/message_box_hook.h"
 
 namespace sim {
 namespace {
@@ -96,18 +98,21 @@ TEST_P(CommandTableCheckTest, AcceptsOnlySize816Version174) {
   PluginInfoRecord info;
   FrameworkSettingsRecord settings;
   FrameworkDataRecord data;
-  Call().SSGM_Plugin_Load(nullptr, settings.bytes, data.bytes, nullptr, info.bytes);
+  ExtensionLibrary extension(FakeExtension::Complete);
+  Record_Message_Boxes();
+  Call().SSGM_Plugin_Load(extension.Module(), settings.bytes, data.bytes, nullptr, info.bytes);
 
   CommandTableRecord table;
   table.words[0] = c.size;
   table.words[1] = c.version;
   const CommandTableRecord before = table;
   void* location = &table;
-  if (!c.accepted) Clear_Events();
+  Clear_Events();
   ConsoleCapture console;
   const bool result = Call().Set_Script_Commands(&location);
   const std::string output = console.Finish();
   EXPECT_EQ(result, c.accepted) << "size " << c.size << ", version " << c.version;
+  EXPECT_TRUE(Message_Box_Events().empty()) << "first box: " << Message_Box_Events().front();
   if (!c.accepted) {
     EXPECT_EQ(output, "") << "a rejected table is rejected silently";
     EXPECT_TRUE(Events().empty()) << "first event: " << Events().front();
