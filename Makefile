@@ -8,7 +8,7 @@ export WINEDEBUG := -all
 export WINEDLLOVERRIDES := mscoree,mshtml,winedbg.exe=
 export DISPLAY :=
 
-.PHONY: all setup configure build demo test clean
+.PHONY: all setup configure build demo test bench clean
 
 all: build
 
@@ -26,6 +26,9 @@ demo: build
 
 test: build
 	@tools/with-wine.sh ctest --preset default -j2
+
+bench: build
+	@tools/with-wine.sh bench/run.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD)
