@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/sim/command_table.h"
+#include "tests/sim/extension_binding_cases.h"
 #include "tests/sim/extension_library.h"
 #include "tests/sim/framework_records.h"
 #include "tests/sim/host_fixture.h"
@@ -17,10 +18,6 @@
 
 namespace sim {
 namespace {
-
-std::string Box_For(const std::string& name) {
-  return "message box \"" + name + "\": Error getting function address from bhs.dll [flags 0x30, owner none]";
-}
 
 class ExtensionHostTest : public HostTest {
  protected:
@@ -46,29 +43,13 @@ class ExtensionHostTest : public HostTest {
   CommandTableRecord table_;
 };
 
-struct BindingCase {
-  const char* library;
-  std::vector<std::string> missing;  // in lookup order; empty with all_missing
-  bool all_missing = false;
-
-  bool Lacks(const std::string& name) const {
-    return all_missing || std::find(missing.begin(), missing.end(), name) != missing.end();
-  }
-};
-
-void PrintTo(const BindingCase& c, std::ostream* os) { *os << c.library; }
-
 class ExtensionBindingTest : public ExtensionHostTest, public ::testing::WithParamInterface<BindingCase> {};
 
 TEST_P(ExtensionBindingTest, ReplacesTheCommandWordsAndShowsOneBoxPerMissingName) {
   const BindingCase& c = GetParam();
   ASSERT_TRUE(Hand_Over(c.library)) << c.library << ": a missing name does not reject the table";
 
-  std::vector<std::string> expected_boxes;
-  for (const ExtensionExport& e : ExtensionExports)
-    if (c.all_missing) expected_boxes.push_back(Box_For(e.name));
-  for (const std::string& name : c.missing) expected_boxes.push_back(Box_For(name));
-  EXPECT_EQ(Message_Box_Events(), expected_boxes) << c.library;
+  EXPECT_EQ(Message_Box_Events(), c.Expected_Boxes()) << c.library;
 
   // The 33 replaced words lead into the library, or are null where it lacks the name; every
   // other word still holds the host's own function.
@@ -97,13 +78,7 @@ TEST_P(ExtensionBindingTest, ReplacesTheCommandWordsAndShowsOneBoxPerMissingName
 
 INSTANTIATE_TEST_SUITE_P(
     EachLibraryBuild, ExtensionBindingTest,
-    ::testing::Values(BindingCase{FakeExtension::Complete, {}},
-                      BindingCase{FakeExtension::Without_AddCRCHook, {"AddCRCHook"}},
-                      BindingCase{FakeExtension::Without_New_Set_Model, {"New_Set_Model"}},
-                      BindingCase{FakeExtension::Without_NewAddObjectCreateHook, {"NewAddObjectCreateHook"}},
-                      BindingCase{FakeExtension::Without_GetExplosionObj_New_Enable_Stealth,
-                                  {"New_Enable_Stealth", "GetExplosionObj"}},
-                      BindingCase{FakeExtension::Without_Any, {}, true}),
+    ::testing::ValuesIn(BindingCases),
     [](const auto& info) { return std::string(info.param.library); });
 
 TEST_F(ExtensionHostTest, RejectedTableBindsNothing) {

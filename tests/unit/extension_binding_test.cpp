@@ -13,40 +13,16 @@
 #include "host/framework_records.h"
 #include "tests/sim/command_table.h"
 #include "tests/sim/event_log.h"
+#include "tests/sim/extension_binding_cases.h"
 #include "tests/sim/extension_library.h"
 #include "tests/sim/message_box_hook.h"
 
 namespace {
 
-namespace Fake = sim::FakeExtension;
+using sim::BindingCase;
 
 // Stands in a kept pointer before binding, so that a pointer left unwritten shows.
 void* const Unwritten = reinterpret_cast<void*>(0xDEADBEEF);
-
-std::string Box_For(const std::string& name) {
-  return "message box \"" + name + "\": Error getting function address from bhs.dll [flags 0x30, owner none]";
-}
-
-struct BindingCase {
-  const char* library;
-  std::vector<std::string> missing;  // in lookup order; empty with all_missing
-  bool all_missing = false;
-
-  bool Lacks(const std::string& name) const {
-    return all_missing || std::find(missing.begin(), missing.end(), name) != missing.end();
-  }
-};
-
-void PrintTo(const BindingCase& c, std::ostream* os) { *os << c.library; }
-
-const BindingCase Cases[] = {
-    {Fake::Complete, {}},
-    {Fake::Without_AddCRCHook, {"AddCRCHook"}},
-    {Fake::Without_New_Set_Model, {"New_Set_Model"}},
-    {Fake::Without_NewAddObjectCreateHook, {"NewAddObjectCreateHook"}},
-    {Fake::Without_GetExplosionObj_New_Enable_Stealth, {"New_Enable_Stealth", "GetExplosionObj"}},
-    {Fake::Without_Any, {}, true},
-};
 
 // The binding's inputs as Set_Script_Commands leaves them: a recorded command table and the
 // handle that SSGM_Plugin_Load kept.
@@ -76,11 +52,7 @@ TEST_P(ExtensionBindingTest, FillsEveryDestinationAndReportsEachMissingNameInOrd
 
   Bind_Extension_Library();
 
-  std::vector<std::string> expected_boxes;
-  if (c.all_missing)
-    for (const sim::ExtensionExport& e : sim::ExtensionExports) expected_boxes.push_back(Box_For(e.name));
-  for (const std::string& name : c.missing) expected_boxes.push_back(Box_For(name));
-  EXPECT_EQ(sim::Message_Box_Events(), expected_boxes) << c.library;
+  EXPECT_EQ(sim::Message_Box_Events(), c.Expected_Boxes()) << c.library;
 
   for (size_t i = 0; i < std::size(ExtensionFunctions); ++i) {
     const ExtensionFunction& f = ExtensionFunctions[i];
@@ -105,7 +77,7 @@ TEST_P(ExtensionBindingTest, FillsEveryDestinationAndReportsEachMissingNameInOrd
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(EachLibraryBuild, ExtensionBindingTest, ::testing::ValuesIn(Cases),
+INSTANTIATE_TEST_SUITE_P(EachLibraryBuild, ExtensionBindingTest, ::testing::ValuesIn(sim::BindingCases),
                          [](const auto& info) { return std::string(info.param.library); });
 
 // The one function the plug-in calls reaches the library with the record itself, and the
@@ -118,7 +90,7 @@ std::vector<HookCall> Hook_Calls;
 void __attribute__((cdecl)) Record_Hook_Call(void* data, void* object) { Hook_Calls.push_back({data, object}); }
 
 TEST_F(BindingTest, BoundObjectCreateHookRegistersTheRecordItself) {
-  sim::ExtensionLibrary library(Fake::Complete);
+  sim::ExtensionLibrary library(sim::FakeExtension::Complete);
   ExtensionModule = library.Module();
   Bind_Extension_Library();
   ASSERT_NE(Bound_NewAddObjectCreateHook(), nullptr);
